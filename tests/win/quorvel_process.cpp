@@ -1,0 +1,87 @@
+#include "tests/win/quorvel_process.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && GetParent(window) == nullptr &&
+        WindowText(window) == L"Quorvel") {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring PathBesideTestProgram(const wchar_t* fileName) {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring result(path, length);
+    result.erase(result.find_last_of(L"\\/") + 1);
+    return result + fileName;
+}
+
+std::wstring WindowText(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const auto copied = SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+QuorvelProcess::QuorvelProcess() {
+    std::wstring commandLine = L"\"" + PathBesideTestProgram(L"quorvel.exe") + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        ADD_FAILURE() << "quorvel.exe did not start, error " << GetLastError();
+        return;
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    WaitForInputIdle(process_, 20000);
+    for (int i = 0; i < 400 && mainWindow_ == nullptr; ++i) {
+        Search search{processId_, nullptr};
+        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        mainWindow_ = search.found;
+        if (mainWindow_ == nullptr) {
+            Sleep(50);
+        }
+    }
+    if (mainWindow_ == nullptr) {
+        ADD_FAILURE() << "no visible window captioned Quorvel appeared";
+    }
+}
+
+QuorvelProcess::~QuorvelProcess() {
+    if (process_ != nullptr) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 1);
+        }
+        CloseHandle(process_);
+    }
+}
+
+DWORD QuorvelProcess::WaitForExit(DWORD milliseconds) {
+    if (process_ == nullptr) {
+        return STILL_ACTIVE;
+    }
+    WaitForSingleObject(process_, milliseconds);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// quorvel.exe started as a child process, found from outside as another program would find it.
+class QuorvelProcess {
+public:
+    // Starts the quorvel.exe that lies beside the test program and waits for its main window.
+    QuorvelProcess();
+    ~QuorvelProcess();
+    QuorvelProcess(const QuorvelProcess&) = delete;
+    QuorvelProcess& operator=(const QuorvelProcess&) = delete;
+
+    HWND MainWindow() const { return mainWindow_; }
+    DWORD ProcessId() const { return processId_; }
+
+    // Waits for the process to end and returns its exit code, or STILL_ACTIVE after the timeout.
+    DWORD WaitForExit(DWORD milliseconds = 10000);
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND mainWindow_ = nullptr;
+};
+
+// The full path of a file that lies beside the running test program.
+std::wstring PathBesideTestProgram(const wchar_t* fileName);
+
+// The window's text, read with WM_GETTEXT (works across processes).
+std::wstring WindowText(HWND window);
