@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth x11-utils
   fonts-wqy-microhei fonts-wine imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev locales
 )
 
 sudo=()
@@ -71,7 +71,15 @@ enable_32bit_emulation() {
   echo ":qemu-i386:M::$magic:$mask:$qemu:F" | "${sudo[@]}" tee "$binfmt/register" >/dev/null
 }
 
+# Wine takes the ANSI code page from the locale; the Chinese one gives code page 936.
+ensure_chinese_locale() {
+  locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' && return
+  echo "Generating the zh_CN.UTF-8 locale"
+  "${sudo[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+}
+
 install_missing
+ensure_chinese_locale
 if ! runs_32bit; then
   enable_32bit_emulation
   runs_32bit || { echo "setup: 32-bit programs still cannot run" >&2; exit 1; }
