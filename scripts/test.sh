@@ -10,6 +10,7 @@ scripts/setup.sh
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
+scripts/fuzz.sh --brief
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
