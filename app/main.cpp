@@ -1,7 +1,12 @@
 #include <windows.h>
 
+#include <utility>
+
 #include "app/start_program.h"
+#include "app/window_events.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return StartProgram(instance);
+    WindowEvents events;
+    events.windowCreated = OnWindowCreated;
+    return StartProgram(instance, std::move(events));
 }

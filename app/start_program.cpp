@@ -1,34 +1,40 @@
 #include "app/start_program.h"
 
+#include <commctrl.h>
+#include <float.h>
+
+#include <utility>
+
+#include "app/main_window.h"
+#include "generate/run_time_error.h"
+
 namespace {
 
-LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
+void RunMessageLoop(MainWindow& window) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!window.HandleKeyboard(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-int StartProgram(HINSTANCE instance) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = L"QuorvelMainWindow";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Quorvel",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 158, 122, nullptr, nullptr,
-                                  instance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+void OnWindowCreated() {}
+
+int StartProgram(HINSTANCE instance, WindowEvents events) {
+    // Rounding to nearest, every floating-point exception masked.
+    _fpreset();
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
+    MainWindow window(std::move(events));
+    if (!window.Create(instance)) {
+        ReportRunTimeError(
+            "\xd4\xd8\xc8\xeb\xc6\xf4\xb6\xaf\xb4\xb0\xbf\xda\xca\xa7\xb0\xdc");  // 载入启动窗口失败
     }
+    ShowWindow(window.Handle(), SW_SHOW);
+    RunMessageLoop(window);
     return 0;
 }
