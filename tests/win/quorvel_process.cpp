@@ -36,7 +36,8 @@ std::wstring PathBesideTestProgram(const wchar_t* fileName) {
 std::wstring WindowText(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-    const auto copied = SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    const auto copied =
+        SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
 }
 
@@ -53,6 +54,7 @@ QuorvelProcess::QuorvelProcess() {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
+    threadId_ = info.dwThreadId;
     WaitForInputIdle(process_, 20000);
     for (int i = 0; i < 400 && mainWindow_ == nullptr; ++i) {
         Search search{processId_, nullptr};

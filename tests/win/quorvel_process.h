@@ -6,7 +6,7 @@
 
 // quorvel.exe started as a child process, found from outside as another program would find it.
 class QuorvelProcess {
-public:
+  public:
     // Starts the quorvel.exe that lies beside the test program and waits for its main window.
     QuorvelProcess();
     ~QuorvelProcess();
@@ -15,13 +15,16 @@ public:
 
     HWND MainWindow() const { return mainWindow_; }
     DWORD ProcessId() const { return processId_; }
+    // The process's first thread, which runs its user interface.
+    DWORD ThreadId() const { return threadId_; }
 
     // Waits for the process to end and returns its exit code, or STILL_ACTIVE after the timeout.
     DWORD WaitForExit(DWORD milliseconds = 10000);
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
+    DWORD threadId_ = 0;
     HWND mainWindow_ = nullptr;
 };
 
