@@ -200,6 +200,37 @@ TEST_F(Typing, F1HeldByAnotherProgramIsReportedAndTheBoxIsClearedAgain) {
     EXPECT_EQ(typed, Output());
 }
 
+TEST_F(Typing, APressWhileTheConfirmationIsOpenIsAccepted) {
+    PostMessageW(Control(Control::选择框1), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(quorvel.ProcessId())) != nullptr; }));
+    const std::string typed = PressOverRecorder(6);
+    EXPECT_EQ(typed, Output());
+    EXPECT_TRUE(IsWindow(box));
+    DismissMessageBox(box);
+}
+
+// Only a feedback with the identifier of the current registration starts a run.
+TEST_F(Typing, OnlyTheCurrentIdentifierStartsARun) {
+    HWND label = Control(Control::标签2);
+    PointAt(recorder.Centre());
+    // The first registration (33001) is refused, which leaves no identifier to accept, 0 included.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, 0, VK_F1));
+    EXPECT_EQ(ClickHotKeyBox().text, kRefused);
+    UnregisterHotKey(nullptr, 1);
+    SendMessageW(label, kLabelFeedbackMessage, 0, 0);
+    SendMessageW(label, kLabelFeedbackMessage, 33001, 0);
+    // The second one (33002) takes F1.
+    TurnOn();
+    SendMessageW(label, kLabelFeedbackMessage, 33001, 0);
+    SendMessageW(label, kLabelFeedbackMessage, 33003, 0);
+    Sleep(1000);  // time for runs that should not happen
+    EXPECT_EQ(recorder.Count(), 0);
+    SendMessageW(label, kLabelFeedbackMessage, 33002, 0);
+    EXPECT_TRUE(WaitUntil([&] { return recorder.Count() == 6 && Output().size() == 6; }));
+    EXPECT_EQ(recorder.Chars(), Output());
+}
+
 TEST_F(Typing, ClosingWithTheBoxTickedFreesF1AndExitsWithZero) {
     TurnOn();
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, 0, VK_F1)) << "Quorvel does not hold F1";
