@@ -7,7 +7,7 @@ root=$(pwd)
 
 scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target quorvel >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target quorvel typing_demo >/dev/null
 exe="$root/build/windows/bin/quorvel.exe"
 
 source scripts/wine-env.sh
@@ -30,4 +30,11 @@ done
 sleep 1
 import -window root -crop 300x220+830+430 +repage "$shot"
 echo "Screenshot of the window: $shot"
+# The utility at work: F1 with the pointer over Wine's Notepad types the string that 编辑框1 shows.
+status=0
+wine "$root/build/windows/bin/typing_demo.exe" || status=$?
+demo="$root/build/windows/quorvel-typing.png"
+import -window root -crop 700x340+820+400 +repage "$demo"
+echo "Screenshot of Quorvel typing into Notepad: $demo"
 wineserver -k
+exit $status

@@ -278,12 +278,9 @@ TEST_F(Typing, TypesIntoNotepad) {
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &info));
     CloseHandle(info.hThread);
-    HWND notepad = nullptr;
-    WaitUntil([&] { return (notepad = FindWindowW(L"Notepad", nullptr)) != nullptr; });
-    ASSERT_NE(notepad, nullptr);
-    SetWindowPos(notepad, HWND_TOPMOST, 1100, 100, 500, 400, SWP_SHOWWINDOW);
-    HWND edit = FindWindowExW(notepad, nullptr, L"Edit", nullptr);
+    HWND edit = WaitForNotepadEdit(info.dwProcessId);
     ASSERT_NE(edit, nullptr);
+    SetWindowPos(GetParent(edit), HWND_TOPMOST, 1100, 100, 500, 400, SWP_SHOWWINDOW);
 
     PointAt(CentreOf(edit));
     PressF1();

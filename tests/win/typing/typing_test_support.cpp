@@ -118,6 +118,19 @@ void CharRecorder::Clear() const {
     SendMessageW(window_, kRecorderClear, 0, 0);
 }
 
+HWND WaitForNotepadEdit(DWORD processId) {
+    HWND edit = nullptr;
+    // The frame appears before it has created its edit box.
+    WaitUntil(
+        [&] {
+            HWND frame = FindProcessWindowOfClass(processId, L"Notepad");
+            edit = frame != nullptr ? FindWindowExW(frame, nullptr, L"Edit", nullptr) : nullptr;
+            return edit != nullptr;
+        },
+        60000);
+    return edit;
+}
+
 HWND ControlWindow(HWND mainWindow, Control control) {
     HWND child = GetWindow(mainWindow, GW_CHILD);
     for (int i = 0; i < static_cast<int>(control) && child != nullptr; ++i) {

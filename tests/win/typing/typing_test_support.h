@@ -38,6 +38,10 @@ class CharRecorder {
     HWND window_ = nullptr;
 };
 
+// The edit box of the visible Notepad window of the process (its parent is the frame), once it
+// exists, or nullptr after a minute.
+HWND WaitForNotepadEdit(DWORD processId);
+
 // The control's window, found as the n-th child of the main window in z-order (the layout order).
 HWND ControlWindow(HWND mainWindow, Control control);
 
