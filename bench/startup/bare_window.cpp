@@ -1,0 +1,70 @@
+// The bare baseline of the start-up benchmark: a 158 x 122 window with eight plain controls of the
+// system's classes, shown the ordinary way, and nothing else. It ends when closed.
+#include <windows.h>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelBareWindow";
+
+struct PlainControl {
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+    DWORD exStyle;
+    RECT rect;  // left, top, width, height
+};
+
+constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr PlainControl kControls[] = {
+    {L"BUTTON", L"F1", kTabStop | BS_AUTOCHECKBOX, 0, {8, 72, 80, 16}},
+    {L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, {40, 160, 120, 32}},
+    {L"BUTTON", L"c", kTabStop | BS_AUTORADIOBUTTON, 0, {104, 48, 48, 16}},
+    {L"STATIC", L"n", WS_CHILD | WS_VISIBLE, 0, {88, 72, 24, 16}},
+    {L"EDIT", L"6", kTabStop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {120, 72, 24, 16}},
+    {L"BUTTON", L"b", kTabStop | BS_AUTORADIOBUTTON, 0, {56, 48, 48, 16}},
+    {L"BUTTON", L"a", kTabStop | BS_AUTORADIOBUTTON, 0, {8, 48, 48, 16}},
+    {L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED, WS_EX_CLIENTEDGE, {8, 8, 136, 32}},
+};
+
+LRESULT CALLBACK BareProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = BareProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassW(&windowClass) == 0) {
+        return 1;
+    }
+    const HWND window = CreateWindowExW(
+        0, kClassName, L"Bare", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+        (GetSystemMetrics(SM_CXSCREEN) - 158) / 2, (GetSystemMetrics(SM_CYSCREEN) - 122) / 2, 158,
+        122, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    for (const PlainControl& c : kControls) {
+        if (CreateWindowExW(c.exStyle, c.className, c.text, c.style, c.rect.left, c.rect.top,
+                            c.rect.right, c.rect.bottom, window, nullptr, instance,
+                            nullptr) == nullptr) {
+            return 1;
+        }
+    }
+    ShowWindow(window, SW_SHOW);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

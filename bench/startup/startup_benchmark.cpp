@@ -1,0 +1,144 @@
+// Start-up to visible window: starts quorvel.exe and the bare baseline (both beside this program)
+// in turns, and times each from CreateProcess until a visible top-level window of that process
+// with the program's caption exists; then closes it. Prints the median and the spread of each, and
+// the ratio of the medians. Usage: startup_benchmark [runs of each, 30 if not given]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+    const wchar_t* fileName;
+    const wchar_t* caption;
+    const char* label;
+    std::vector<double> milliseconds;
+};
+
+std::wstring PathBesideThisProgram(const wchar_t* fileName) {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring result(path, length);
+    result.erase(result.find_last_of(L"\\/") + 1);
+    return result + fileName;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t caption[64];
+    if (owner == search.processId && IsWindowVisible(window) && GetParent(window) == nullptr &&
+        GetWindowTextW(window, caption, ARRAYSIZE(caption)) > 0 &&
+        lstrcmpW(caption, search.caption) == 0) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double Now() {
+    static const double ticksPerMillisecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMillisecond;
+}
+
+// One start: the milliseconds until the window is visible, or a negative value on failure.
+double TimeOneStart(const Program& program) {
+    std::wstring commandLine = L"\"" + PathBesideThisProgram(program.fileName) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const double start = Now();
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        std::fprintf(stderr, "%ls did not start, error %lu\n", program.fileName, GetLastError());
+        return -1;
+    }
+    CloseHandle(info.hThread);
+    constexpr double kGiveUpMilliseconds = 30000;
+    WindowSearch search{info.dwProcessId, program.caption, nullptr};
+    double elapsed = 0;
+    while (search.found == nullptr && elapsed < kGiveUpMilliseconds) {
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        elapsed = Now() - start;
+        if (search.found == nullptr) {
+            Sleep(1);
+        }
+    }
+    if (search.found != nullptr) {
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_TIMEOUT) {
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, 10000);
+    }
+    CloseHandle(info.hProcess);
+    return search.found != nullptr ? elapsed : -1;
+}
+
+// The value at fraction q of the sorted values, interpolated between neighbours.
+double Quantile(const std::vector<double>& sorted, double q) {
+    const double position = q * static_cast<double>(sorted.size() - 1);
+    const auto below = static_cast<std::size_t>(position);
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] +
+           (sorted[above] - sorted[below]) * (position - static_cast<double>(below));
+}
+
+double Report(Program& program) {
+    std::vector<double>& values = program.milliseconds;
+    std::sort(values.begin(), values.end());
+    const double median = Quantile(values, 0.5);
+    std::printf("%-12s runs %3zu  median %8.1f ms  quartiles %8.1f %8.1f  min %8.1f  max %8.1f\n",
+                program.label, values.size(), median, Quantile(values, 0.25),
+                Quantile(values, 0.75), values.front(), values.back());
+    return median;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    Program programs[] = {
+        {L"quorvel.exe", L"Quorvel", "quorvel.exe", {}},
+        {L"bare_window.exe", L"Bare", "bare window", {}},
+    };
+    // A first start of each, not counted, so that both begin with warm file caches.
+    for (const Program& program : programs) {
+        if (TimeOneStart(program) < 0) {
+            return 1;
+        }
+    }
+    // In turns, the order swapped every round, so that a slow spell of the machine falls on both.
+    for (int round = 0; round < runs; ++round) {
+        for (int i = 0; i < 2; ++i) {
+            Program& program = programs[(round + i) % 2];
+            const double milliseconds = TimeOneStart(program);
+            if (milliseconds < 0) {
+                return 1;
+            }
+            program.milliseconds.push_back(milliseconds);
+        }
+    }
+    std::printf("Start-up to visible window, %d runs of each, interleaved\n", runs);
+    const double quorvel = Report(programs[0]);
+    const double bare = Report(programs[1]);
+    std::printf("ratio of medians (quorvel / bare): %.2f  (goal: at most 1.2)\n", quorvel / bare);
+    return 0;
+}
