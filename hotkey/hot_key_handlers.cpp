@@ -14,8 +14,9 @@ namespace {
 constexpr UINT kNoModifier = 0;  // not even MOD_NOREPEAT: every auto-repeat is a press
 
 void TurnOn() {
-    hotKeyId = RegisterRoutedHotKey(GetMainWindowHandle(), GetWindowHandle(Control::标签2),
-                                    kNoModifier, VK_F1);
+    HWND mainWindow = GetMainWindowHandle();
+    HWND label = GetWindowHandle(Control::标签2);
+    hotKeyId = RegisterRoutedHotKey(mainWindow, label, kNoModifier, VK_F1);
     if (hotKeyId != 0) {
         ShowInfoBox(kHotKeyEnabledText, MB_OK);
         return;
