@@ -30,7 +30,8 @@ void QuorvelUnderLoad::SetUp() {
     ASSERT_NE(quorvel.MainWindow(), nullptr);
     PostMessageW(Control(Control::选择框1), BM_CLICK, 0, 0);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(quorvel.ProcessId())) != nullptr; }))
+    ASSERT_TRUE(
+        WaitUntil([&] { return (box = FindMessageBox(quorvel.ProcessId())) != nullptr; }, 120000))
         << "no confirmation appeared";
     ASSERT_EQ(ReadMessageBox(box).text, kEnabled);
     DismissMessageBox(box);
