@@ -15,6 +15,13 @@ wine_prefix_init() {
     # Without a window manager Wine waits about 2 s for every hidden window; unmanaged windows don't.
     /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
       </dev/null >/dev/null 2>&1
+    # Windows links a CJK fallback font to the dialog fonts in every locale; Wine only in CJK ones.
+    local face
+    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
+      /usr/lib/wine/wine64 reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+        /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1
+    done
     # The title bar's glyphs and the dialog font come from these.
     cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf \
       "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
