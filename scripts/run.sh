@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quorvel and starts it under Wine: on the current display when there is one; otherwise on a
-# virtual display, where it saves a screenshot of the window and closes it again.
+# virtual display, where it saves a screenshot, lets F1 type a string into Wine's Notepad, and exits
+# 0 only if Notepad received the string that the window shows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
