@@ -97,15 +97,10 @@ std::vector<double> MeasureQuorvel(const CharRecorder& recorder, int presses) {
 }
 
 std::vector<double> MeasureBareTypist(const CharRecorder& recorder, int presses) {
-    std::wstring commandLine = L"\"" + PathBesideTestProgram(L"bare_typist.exe") + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    PROCESS_INFORMATION info;
+    if (!StartProcess(CommandBesideTestProgram(L"bare_typist.exe"), info)) {
         return {};
     }
-    CloseHandle(info.hThread);
     HWND window = nullptr;
     WaitUntil(
         [&] { return (window = FindWindowW(L"QuorvelBenchBareTypist", nullptr)) != nullptr; });

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/quorvel_process.h"
+
 namespace {
 
 struct Program {
@@ -18,14 +20,6 @@ struct Program {
     const char* label;
     std::vector<double> milliseconds;
 };
-
-std::wstring PathBesideThisProgram(const wchar_t* fileName) {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring result(path, length);
-    result.erase(result.find_last_of(L"\\/") + 1);
-    return result + fileName;
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -60,17 +54,13 @@ double Now() {
 
 // One start: the milliseconds until the window is visible, or a negative value on failure.
 double TimeOneStart(const Program& program) {
-    std::wstring commandLine = L"\"" + PathBesideThisProgram(program.fileName) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
+    const std::wstring commandLine = CommandBesideTestProgram(program.fileName);
+    PROCESS_INFORMATION info;
     const double start = Now();
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!StartProcess(commandLine, info)) {
         std::fprintf(stderr, "%ls did not start, error %lu\n", program.fileName, GetLastError());
         return -1;
     }
-    CloseHandle(info.hThread);
     constexpr double kGiveUpMilliseconds = 30000;
     WindowSearch search{info.dwProcessId, program.caption, nullptr};
     double elapsed = 0;

@@ -33,6 +33,23 @@ std::wstring PathBesideTestProgram(const wchar_t* fileName) {
     return result + fileName;
 }
 
+std::wstring CommandBesideTestProgram(const wchar_t* fileName) {
+    return L"\"" + PathBesideTestProgram(fileName) + L"\"";
+}
+
+bool StartProcess(std::wstring commandLine, PROCESS_INFORMATION& started) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    started = {};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    started.hThread = nullptr;
+    return true;
+}
+
 std::wstring WindowText(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
@@ -42,16 +59,11 @@ std::wstring WindowText(HWND window) {
 }
 
 QuorvelProcess::QuorvelProcess() {
-    std::wstring commandLine = L"\"" + PathBesideTestProgram(L"quorvel.exe") + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    PROCESS_INFORMATION info;
+    if (!StartProcess(CommandBesideTestProgram(L"quorvel.exe"), info)) {
         ADD_FAILURE() << "quorvel.exe did not start, error " << GetLastError();
         return;
     }
-    CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     threadId_ = info.dwThreadId;

@@ -31,5 +31,12 @@ class QuorvelProcess {
 // The full path of a file that lies beside the running test program.
 std::wstring PathBesideTestProgram(const wchar_t* fileName);
 
+// The command line that starts the program lying beside the running test program.
+std::wstring CommandBesideTestProgram(const wchar_t* fileName);
+
+// Starts the command line as a child process and closes its thread handle (hThread becomes
+// nullptr); the caller owns hProcess. False when it did not start.
+bool StartProcess(std::wstring commandLine, PROCESS_INFORMATION& started);
+
 // The window's text, read with WM_GETTEXT (works across processes).
 std::wstring WindowText(HWND window);

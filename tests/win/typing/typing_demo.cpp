@@ -27,15 +27,10 @@ int main() {
     DWORD quorvelProcess = 0;
     GetWindowThreadProcessId(quorvel, &quorvelProcess);
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"notepad.exe";
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    PROCESS_INFORMATION info;
+    if (!StartProcess(L"notepad.exe", info)) {
         return Fail("Notepad did not start");
     }
-    CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     HWND edit = WaitForNotepadEdit(info.dwProcessId);
     if (edit == nullptr) {

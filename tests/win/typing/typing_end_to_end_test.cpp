@@ -271,13 +271,8 @@ TEST_F(Typing, ABurstOfPressesTypesWholeStringsAndACloseDuringOneExitsWithZero) 
 // Wine's own Notepad: a real program that nobody here wrote.
 TEST_F(Typing, TypesIntoNotepad) {
     TurnOn();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"notepad.exe";
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &info));
-    CloseHandle(info.hThread);
+    PROCESS_INFORMATION info;
+    ASSERT_TRUE(StartProcess(L"notepad.exe", info));
     HWND edit = WaitForNotepadEdit(info.dwProcessId);
     ASSERT_NE(edit, nullptr);
     SetWindowPos(GetParent(edit), HWND_TOPMOST, 1100, 100, 500, 400, SWP_SHOWWINDOW);

@@ -49,16 +49,11 @@ HWND FindProcessWindowOfClass(DWORD processId, const wchar_t* className) {
 }  // namespace
 
 CharRecorder::CharRecorder() {
-    std::wstring commandLine = L"\"" + PathBesideTestProgram(L"char_recorder.exe") + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    PROCESS_INFORMATION info;
+    if (!StartProcess(CommandBesideTestProgram(L"char_recorder.exe"), info)) {
         ADD_FAILURE() << "char_recorder.exe did not start, error " << GetLastError();
         return;
     }
-    CloseHandle(info.hThread);
     process_ = info.hProcess;
     WaitUntil([&] {
         window_ = FindProcessWindowOfClass(info.dwProcessId, kCharRecorderClass);
