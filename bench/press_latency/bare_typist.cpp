@@ -1,15 +1,36 @@
-// The baseline of the press latency: the least a program can do per F1 press. A hidden window holds
-// F1; each press starts a thread that posts six WM_CHAR to the window under the pointer.
+// The baseline of the press latency: about the least a program with Quorvel's shape can do per F1
+// press. A hidden window holds F1 and owns a ticked check box and an edit box with the count of
+// characters (from the command line: bare_typist [count, 6 if not given]). Each press starts a
+// thread that asks the check box whether it is ticked and the edit box for its text, both through
+// SendMessage to the user-interface thread, and then posts that many WM_CHAR to the window under
+// the pointer. The caption "BareTypist" appears once F1 is held.
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
-__attribute__((force_align_arg_pointer)) DWORD WINAPI PostSix(LPVOID) {
+struct Controls {
+    HWND checkBox;
+    HWND countBox;
+};
+
+// Written once before F1 is registered; read by the workers.
+Controls controls{};
+
+__attribute__((force_align_arg_pointer)) DWORD WINAPI TypeOnePress(LPVOID) {
+    if (SendMessageW(controls.checkBox, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        return 0;
+    }
+    wchar_t countText[16]{};
+    SendMessageW(controls.countBox, WM_GETTEXT, ARRAYSIZE(countText),
+                 reinterpret_cast<LPARAM>(countText));
+    const long count = std::wcstol(countText, nullptr, 10);
     POINT pointer{};
     GetCursorPos(&pointer);
     const HWND target = WindowFromPoint(pointer);
-    for (WPARAM c = 'a'; c < 'a' + 6; ++c) {
-        PostMessageA(target, WM_CHAR, c, 0);
+    for (long i = 0; i < count; ++i) {
+        PostMessageA(target, WM_CHAR, 'a' + i % 26, 0);
     }
     return 0;
 }
@@ -17,7 +38,7 @@ __attribute__((force_align_arg_pointer)) DWORD WINAPI PostSix(LPVOID) {
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_HOTKEY:
-            if (HANDLE thread = CreateThread(nullptr, 0, PostSix, nullptr, 0, nullptr)) {
+            if (HANDLE thread = CreateThread(nullptr, 0, TypeOnePress, nullptr, 0, nullptr)) {
                 CloseHandle(thread);
             }
             return 0;
@@ -29,19 +50,51 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
+// The count of the command line, 6 when it is empty, or 0 when it is no count from 1 to 100000.
+long CountFromCommandLine(const wchar_t* commandLine) {
+    if (*commandLine == L'\0') {
+        return 6;
+    }
+    wchar_t* end = nullptr;
+    const long count = std::wcstol(commandLine, &end, 10);
+    return *end == L'\0' && count >= 1 && count <= 100000 ? count : 0;
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, DWORD style) {
+    return CreateWindowExW(0, className, L"", WS_CHILD | style, 0, 0, 100, 20, parent, nullptr,
+                           nullptr, nullptr);
+}
+
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    const long count = CountFromCommandLine(commandLine);
+    if (count == 0) {
+        return 2;
+    }
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = L"QuorvelBenchBareTypist";
     RegisterClassW(&windowClass);
-    const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"BareTypist", WS_POPUP, 0, 0,
-                                        1, 1, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr || !RegisterHotKey(window, 1, 0, VK_F1)) {
+    const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1,
+                                        nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
         return 1;
     }
+    controls.checkBox = CreateChild(window, L"Button", BS_AUTOCHECKBOX);
+    controls.countBox = CreateChild(window, L"Edit", ES_AUTOHSCROLL);
+    if (controls.checkBox == nullptr || controls.countBox == nullptr) {
+        return 1;
+    }
+    SendMessageW(controls.checkBox, BM_SETCHECK, BST_CHECKED, 0);
+    wchar_t countText[16];
+    std::swprintf(countText, ARRAYSIZE(countText), L"%ld", count);
+    SetWindowTextW(controls.countBox, countText);
+    if (!RegisterHotKey(window, 1, 0, VK_F1)) {
+        return 1;
+    }
+    SetWindowTextW(window, L"BareTypist");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
