@@ -44,28 +44,23 @@ LRESULT OnFeedback(HWND label, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-            case WM_NCCREATE: {
-                const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-                SetWindowLongPtrW(label, GWLP_USERDATA,
-                                  reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-                break;
-            }
-            case WM_ERASEBKGND:
-                return TRUE;  // PaintContent covers the whole client area
-            case WM_PAINT:
-                OnPaint(label);
-                return 0;
-            case WM_PRINTCLIENT:
-                PaintContent(label, reinterpret_cast<HDC>(wParam));
-                return 0;
-            case kLabelFeedbackMessage:
-                return OnFeedback(label, wParam, lParam);
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(label, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            break;
         }
-    } catch (...) {
-        // A failing handler ends its own event; the label goes on.
-        return 0;
+        case WM_ERASEBKGND:
+            return TRUE;  // PaintContent covers the whole client area
+        case WM_PAINT:
+            OnPaint(label);
+            return 0;
+        case WM_PRINTCLIENT:
+            PaintContent(label, reinterpret_cast<HDC>(wParam));
+            return 0;
+        case kLabelFeedbackMessage:
+            return OnFeedback(label, wParam, lParam);
     }
     return DefWindowProcW(label, message, wParam, lParam);
 }

@@ -129,12 +129,7 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // A failing handler ends its own event; the window goes on.
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,9 +11,6 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Small programs: each function and object in a section of its own, and the unused ones dropped.
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
-# A GUI program has no console for libstdc++'s verbose terminate handler to print to; plain abort
-# leaves out the demangler that the handler brings in (about 50 KB).
-add_link_options($<$<BOOL:$<TARGET_PROPERTY:WIN32_EXECUTABLE>>:-Wl,--defsym,__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort>)
 
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -4,10 +4,6 @@
 
 // The stack of a thread that CreateThread starts may not be 16-byte aligned on 32-bit MinGW.
 __attribute__((force_align_arg_pointer)) DWORD WINAPI HotKeyWorker(LPVOID) {
-    try {
-        GenerateAndType();
-    } catch (...) {
-        // Nothing may cross the thread's entry; the press is lost.
-    }
+    GenerateAndType();
     return 0;
 }
