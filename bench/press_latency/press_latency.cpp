@@ -49,9 +49,29 @@ bool WaitSparingly(const std::function<bool()>& condition) {
     return true;
 }
 
-// Milliseconds from one press to the arrival of the last of `characters`, with the pointer over
-// the recorder; nothing when they did not arrive, or more came.
-std::optional<double> TimeOnePress(const CharRecorder& recorder, int characters) {
+// Milliseconds from a press to the arrival of its first and of its last character.
+struct Arrival {
+    double first;
+    double last;
+};
+
+struct Latencies {
+    std::vector<double> first;
+    std::vector<double> last;
+
+    void Add(const Arrival& arrival) {
+        first.push_back(arrival.first);
+        last.push_back(arrival.last);
+    }
+    void Add(const Latencies& more) {
+        first.insert(first.end(), more.first.begin(), more.first.end());
+        last.insert(last.end(), more.last.begin(), more.last.end());
+    }
+};
+
+// One press of `characters` with the pointer over the recorder; nothing when they did not all
+// arrive, or more came.
+std::optional<Arrival> TimeOnePress(const CharRecorder& recorder, int characters) {
     // Under Wine an injected key that follows no recent pointer input reached the hot-key window
     // of either program 100-200 ms late; setting the pointer first keeps that out of the figures.
     PointAt(recorder.Centre());
@@ -64,29 +84,32 @@ std::optional<double> TimeOnePress(const CharRecorder& recorder, int characters)
         return std::nullopt;
     }
     // Counter values of two processes of one machine; the low 32 bits suffice for a difference.
-    const DWORD ticks = recorder.TimeAt(characters - 1) - static_cast<DWORD>(pressed.QuadPart);
+    const auto since = [&](int index) {
+        return CounterMilliseconds(recorder.TimeAt(index) - static_cast<DWORD>(pressed.QuadPart));
+    };
+    const Arrival arrival{since(0), since(characters - 1)};
     Sleep(kSettleMilliseconds);  // lets the program finish with the press
     if (const int count = recorder.Count(); count != characters) {
         std::fprintf(stderr, "%d characters arrived instead of %d\n", count, characters);
         return std::nullopt;
     }
-    return CounterMilliseconds(ticks);
+    return arrival;
 }
 
 // The latencies of `presses` presses after one press that is not counted: the first press of a
 // fresh process also pays for its first thread and first pages.
-std::vector<double> MeasurePresses(const CharRecorder& recorder, int characters, int presses) {
+Latencies MeasurePresses(const CharRecorder& recorder, int characters, int presses) {
     TimeOnePress(recorder, characters);
-    std::vector<double> latencies;
+    Latencies latencies;
     for (int i = 0; i < presses; ++i) {
-        if (const std::optional<double> latency = TimeOnePress(recorder, characters)) {
-            latencies.push_back(*latency);
+        if (const std::optional<Arrival> arrival = TimeOnePress(recorder, characters)) {
+            latencies.Add(*arrival);
         }
     }
     return latencies;
 }
 
-std::vector<double> MeasureQuorvel(const CharRecorder& recorder, int characters, int presses) {
+Latencies MeasureQuorvel(const CharRecorder& recorder, int characters, int presses) {
     QuorvelProcess quorvel;
     if (quorvel.MainWindow() == nullptr) {
         return {};
@@ -106,13 +129,13 @@ std::vector<double> MeasureQuorvel(const CharRecorder& recorder, int characters,
         return {};
     }
     DismissMessageBox(box);
-    std::vector<double> latencies = MeasurePresses(recorder, characters, presses);
+    Latencies latencies = MeasurePresses(recorder, characters, presses);
     PostMessageW(quorvel.MainWindow(), WM_CLOSE, 0, 0);
     quorvel.WaitForExit();
     return latencies;
 }
 
-std::vector<double> MeasureBareTypist(const CharRecorder& recorder, int characters, int presses) {
+Latencies MeasureBareTypist(const CharRecorder& recorder, int characters, int presses) {
     PROCESS_INFORMATION info;
     const std::wstring command =
         CommandBesideTestProgram(L"bare_typist.exe") + L" " + std::to_wstring(characters);
@@ -126,7 +149,7 @@ std::vector<double> MeasureBareTypist(const CharRecorder& recorder, int characte
         window = FindWindowW(L"QuorvelBenchBareTypist", L"BareTypist");
         return window != nullptr;
     });
-    std::vector<double> latencies;
+    Latencies latencies;
     if (window != nullptr) {
         latencies = MeasurePresses(recorder, characters, presses);
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -154,9 +177,12 @@ Summary Summarise(std::vector<double> values) {
     return {median, at(0.1), at(0.9), values.front(), values.back(), n};
 }
 
-void Print(const char* name, const Summary& s) {
-    std::printf("%-12s n=%-4zu median %8.2f ms  p10 %8.2f  p90 %8.2f  min %8.2f  max %8.2f\n", name,
-                s.count, s.median, s.p10, s.p90, s.min, s.max);
+void Print(const char* name, const Latencies& latencies) {
+    const Summary s = Summarise(latencies.last);
+    std::printf(
+        "%-12s n=%-4zu median %8.2f ms  p10 %8.2f  p90 %8.2f  min %8.2f  max %8.2f"
+        "  (first character: median %.2f)\n",
+        name, s.count, s.median, s.p10, s.p90, s.min, s.max, Summarise(latencies.first).median);
 }
 
 // Measures both programs for one length and prints their figures; false when either gave none.
@@ -164,27 +190,24 @@ bool MeasureLength(const CharRecorder& recorder, Length length) {
     std::printf("== %d characters: %d presses each in %d alternating rounds\n", length.characters,
                 length.presses, kRounds);
     std::fflush(stdout);
-    std::vector<double> quorvel;
-    std::vector<double> bare;
+    Latencies quorvel;
+    Latencies bare;
     for (int round = 0; round < kRounds; ++round) {
         const int presses = length.presses / kRounds + (round < length.presses % kRounds ? 1 : 0);
         if (presses == 0) {
             continue;
         }
-        const std::vector<double> q = MeasureQuorvel(recorder, length.characters, presses);
-        const std::vector<double> b = MeasureBareTypist(recorder, length.characters, presses);
-        quorvel.insert(quorvel.end(), q.begin(), q.end());
-        bare.insert(bare.end(), b.begin(), b.end());
+        quorvel.Add(MeasureQuorvel(recorder, length.characters, presses));
+        bare.Add(MeasureBareTypist(recorder, length.characters, presses));
     }
-    if (quorvel.empty() || bare.empty()) {
+    if (quorvel.last.empty() || bare.last.empty()) {
         std::fprintf(stderr, "no measurement of %d characters\n", length.characters);
         return false;
     }
-    const Summary q = Summarise(quorvel);
-    const Summary b = Summarise(bare);
-    Print("quorvel.exe", q);
-    Print("bare typist", b);
-    std::printf("ratio of medians %.2f (goal: at most 2)\n", q.median / b.median);
+    Print("quorvel.exe", quorvel);
+    Print("bare typist", bare);
+    std::printf("ratio of medians %.2f (goal: at most 2)\n",
+                Summarise(quorvel.last).median / Summarise(bare.last).median);
     std::fflush(stdout);
     return true;
 }
