@@ -16,7 +16,7 @@ echo "== Native generation throughput"
 
 win_build=${QUORVEL_BENCH_WIN_BUILD:-build/bench-win}
 cmake --preset windows -B "$win_build" >/dev/null
-cmake --build "$win_build" -j 2 --target quorvel startup_benchmark
+cmake --build "$win_build" -j 2 --target quorvel startup_benchmark press_latency
 
 echo "== Size of quorvel.exe (goal: at most 200 KB)"
 size=$(stat -c %s "$win_build/bin/quorvel.exe")
@@ -30,3 +30,7 @@ trap 'wine_server_stop; wine_display_stop' EXIT
 wine_server_start
 echo "== Start-up to visible window under Wine"
 "$win_build/wine-run" "$win_build/bin/startup_benchmark.exe" 30
+echo "== F1 press to last character under Wine (goal: within 2x of a bare typist)"
+# QUORVEL_BENCH_PRESSES: presses of 6 and of 1000 characters for each program.
+read -ra presses <<<"${QUORVEL_BENCH_PRESSES:-100 40}"
+"$win_build/wine-run" "$win_build/bin/press_latency.exe" "${presses[@]}"
