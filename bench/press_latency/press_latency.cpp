@@ -24,8 +24,8 @@ struct Length {
     int presses;
 };
 
-// Both programs take their turns in each of these rounds, so that a change in the machine's load
-// falls on both alike.
+// Both programs take their turns in each of at most these rounds, so that a change in the
+// machine's load falls on both alike.
 constexpr int kRounds = 4;
 constexpr DWORD kGiveUpMilliseconds = 30000;
 constexpr DWORD kSettleMilliseconds = 20;
@@ -187,16 +187,14 @@ void Print(const char* name, const Latencies& latencies) {
 
 // Measures both programs for one length and prints their figures; false when either gave none.
 bool MeasureLength(const CharRecorder& recorder, Length length) {
+    const int rounds = std::min(kRounds, length.presses);
     std::printf("== %d characters: %d presses each in %d alternating rounds\n", length.characters,
-                length.presses, kRounds);
+                length.presses, rounds);
     std::fflush(stdout);
     Latencies quorvel;
     Latencies bare;
-    for (int round = 0; round < kRounds; ++round) {
-        const int presses = length.presses / kRounds + (round < length.presses % kRounds ? 1 : 0);
-        if (presses == 0) {
-            continue;
-        }
+    for (int round = 0; round < rounds; ++round) {
+        const int presses = length.presses / rounds + (round < length.presses % rounds ? 1 : 0);
         quorvel.Add(MeasureQuorvel(recorder, length.characters, presses));
         bare.Add(MeasureBareTypist(recorder, length.characters, presses));
     }
