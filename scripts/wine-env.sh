@@ -36,7 +36,9 @@ wine_display_start() {
   local fifo number
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # Wine gives every thread that uses the display a connection of its own; in a storm of presses
+  # hundreds of workers are alive at once, more than the 256 clients Xvfb takes by default.
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -maxclients 2048 3>"$fifo" >/dev/null 2>&1 &
   QUORVEL_XVFB_PID=$!
   read -r number <"$fifo"
   rm -f "$fifo"
