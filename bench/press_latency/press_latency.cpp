@@ -135,33 +135,58 @@ Latencies MeasureQuorvel(const CharRecorder& recorder, int characters, int press
     return latencies;
 }
 
+// bare_typist.exe started as a child process; closed, and ended if need be, at the end of the
+// scope.
+class BareTypistProcess {
+  public:
+    explicit BareTypistProcess(int characters) {
+        PROCESS_INFORMATION info;
+        if (!StartProcess(
+                CommandBesideTestProgram(L"bare_typist.exe") + L" " + std::to_wstring(characters),
+                info)) {
+            std::fprintf(stderr, "bare_typist.exe did not start, error %lu\n", GetLastError());
+            return;
+        }
+        process_ = info.hProcess;
+        // The caption appears once F1 is held.
+        WaitUntil([&] {
+            window_ = FindWindowW(L"QuorvelBenchBareTypist", L"BareTypist");
+            return window_ != nullptr;
+        });
+        if (window_ == nullptr) {
+            std::fprintf(stderr, "bare_typist.exe did not take F1\n");
+        }
+    }
+    ~BareTypistProcess() {
+        if (process_ == nullptr) {
+            return;
+        }
+        if (window_ != nullptr) {
+            PostMessageW(window_, WM_CLOSE, 0, 0);
+        }
+        if (WaitForSingleObject(process_, 10000) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, 10000);
+        }
+        CloseHandle(process_);
+    }
+    BareTypistProcess(const BareTypistProcess&) = delete;
+    BareTypistProcess& operator=(const BareTypistProcess&) = delete;
+
+    // Its window, once it holds F1; nullptr when it did not start or took no F1.
+    HWND Window() const { return window_; }
+
+  private:
+    HANDLE process_ = nullptr;
+    HWND window_ = nullptr;
+};
+
 Latencies MeasureBareTypist(const CharRecorder& recorder, int characters, int presses) {
-    PROCESS_INFORMATION info;
-    const std::wstring command =
-        CommandBesideTestProgram(L"bare_typist.exe") + L" " + std::to_wstring(characters);
-    if (!StartProcess(command, info)) {
-        std::fprintf(stderr, "bare_typist.exe did not start, error %lu\n", GetLastError());
+    const BareTypistProcess bare(characters);
+    if (bare.Window() == nullptr) {
         return {};
     }
-    // The caption appears once F1 is held.
-    HWND window = nullptr;
-    WaitUntil([&] {
-        window = FindWindowW(L"QuorvelBenchBareTypist", L"BareTypist");
-        return window != nullptr;
-    });
-    Latencies latencies;
-    if (window != nullptr) {
-        latencies = MeasurePresses(recorder, characters, presses);
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    } else {
-        std::fprintf(stderr, "bare_typist.exe did not take F1\n");
-    }
-    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_TIMEOUT) {
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, 10000);
-    }
-    CloseHandle(info.hProcess);
-    return latencies;
+    return MeasurePresses(recorder, characters, presses);
 }
 
 struct Summary {
