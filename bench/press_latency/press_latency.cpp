@@ -158,17 +158,9 @@ class BareTypistProcess {
         }
     }
     ~BareTypistProcess() {
-        if (process_ == nullptr) {
-            return;
+        if (process_ != nullptr) {
+            CloseChildProcess(process_, window_);
         }
-        if (window_ != nullptr) {
-            PostMessageW(window_, WM_CLOSE, 0, 0);
-        }
-        if (WaitForSingleObject(process_, 10000) == WAIT_TIMEOUT) {
-            TerminateProcess(process_, 1);
-            WaitForSingleObject(process_, 10000);
-        }
-        CloseHandle(process_);
     }
     BareTypistProcess(const BareTypistProcess&) = delete;
     BareTypistProcess& operator=(const BareTypistProcess&) = delete;

@@ -71,14 +71,7 @@ double TimeOneStart(const Program& program) {
             Sleep(1);
         }
     }
-    if (search.found != nullptr) {
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_TIMEOUT) {
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, 10000);
-    }
-    CloseHandle(info.hProcess);
+    CloseChildProcess(info.hProcess, search.found);
     return search.found != nullptr ? elapsed : -1;
 }
 

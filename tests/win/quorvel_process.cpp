@@ -50,6 +50,17 @@ bool StartProcess(std::wstring commandLine, PROCESS_INFORMATION& started) {
     return true;
 }
 
+void CloseChildProcess(HANDLE process, HWND window) {
+    if (window != nullptr) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process, 10000) == WAIT_TIMEOUT) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 10000);
+    }
+    CloseHandle(process);
+}
+
 std::wstring WindowText(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);

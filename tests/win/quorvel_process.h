@@ -38,5 +38,9 @@ std::wstring CommandBesideTestProgram(const wchar_t* fileName);
 // nullptr); the caller owns hProcess. False when it did not start.
 bool StartProcess(std::wstring commandLine, PROCESS_INFORMATION& started);
 
+// Ends a child process started with StartProcess: asks its window (if any) to close, waits up to
+// ten seconds, terminates it after that, and closes the handle.
+void CloseChildProcess(HANDLE process, HWND window);
+
 // The window's text, read with WM_GETTEXT (works across processes).
 std::wstring WindowText(HWND window);

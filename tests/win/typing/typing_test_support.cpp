@@ -65,16 +65,9 @@ CharRecorder::CharRecorder() {
 }
 
 CharRecorder::~CharRecorder() {
-    if (process_ == nullptr) {
-        return;
+    if (process_ != nullptr) {
+        CloseChildProcess(process_, window_);
     }
-    if (window_ != nullptr) {
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(process_, 10000) == WAIT_TIMEOUT) {
-        TerminateProcess(process_, 1);
-    }
-    CloseHandle(process_);
 }
 
 POINT CharRecorder::Centre() const {
