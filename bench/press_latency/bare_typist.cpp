@@ -3,16 +3,20 @@
 // characters (from the command line: bare_typist [count, 6 if not given]). Each press starts a
 // thread that asks the check box whether it is ticked and the edit box for its text, both through
 // SendMessage to the user-interface thread, and then posts that many WM_CHAR to the window under
-// the pointer. The caption "BareTypist" appears once F1 is held.
+// the pointer. With "show" after the count (bare_typist 1000 show), the thread first writes the
+// characters into a single-line edit box of its window, as Quorvel shows its string, a third
+// round trip. The caption "BareTypist" appears once F1 is held.
 #include <windows.h>
 
 #include <cwchar>
+#include <string>
 
 namespace {
 
 struct Controls {
     HWND checkBox;
     HWND countBox;
+    HWND shownBox;  // nullptr unless the characters are shown
 };
 
 // Written once before F1 is registered; read by the workers.
@@ -26,11 +30,19 @@ __attribute__((force_align_arg_pointer)) DWORD WINAPI TypeOnePress(LPVOID) {
     SendMessageW(controls.countBox, WM_GETTEXT, ARRAYSIZE(countText),
                  reinterpret_cast<LPARAM>(countText));
     const long count = std::wcstol(countText, nullptr, 10);
+    std::wstring characters(static_cast<std::size_t>(count), L'a');
+    for (long i = 0; i < count; ++i) {
+        characters[i] = static_cast<wchar_t>(L'a' + i % 26);
+    }
+    if (controls.shownBox != nullptr) {
+        SendMessageW(controls.shownBox, WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(characters.c_str()));
+    }
     POINT pointer{};
     GetCursorPos(&pointer);
     const HWND target = WindowFromPoint(pointer);
-    for (long i = 0; i < count; ++i) {
-        PostMessageA(target, WM_CHAR, 'a' + i % 26, 0);
+    for (const wchar_t c : characters) {
+        PostMessageA(target, WM_CHAR, c, 0);
     }
     return 0;
 }
@@ -50,14 +62,21 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-// The count of the command line, 6 when it is empty, or 0 when it is no count from 1 to 100000.
-long CountFromCommandLine(const wchar_t* commandLine) {
+struct Options {
+    long count;  // 0 when the command line is not understood
+    bool show;
+};
+
+// "[count, 6 if not given] [show]"; the count must lie from 1 to 100000.
+Options OptionsFromCommandLine(const wchar_t* commandLine) {
     if (*commandLine == L'\0') {
-        return 6;
+        return {6, false};
     }
     wchar_t* end = nullptr;
     const long count = std::wcstol(commandLine, &end, 10);
-    return *end == L'\0' && count >= 1 && count <= 100000 ? count : 0;
+    const bool show = std::wcscmp(end, L" show") == 0;
+    const bool understood = (*end == L'\0' || show) && count >= 1 && count <= 100000;
+    return {understood ? count : 0, show};
 }
 
 HWND CreateChild(HWND parent, const wchar_t* className, DWORD style) {
@@ -68,8 +87,8 @@ HWND CreateChild(HWND parent, const wchar_t* className, DWORD style) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    const long count = CountFromCommandLine(commandLine);
-    if (count == 0) {
+    const Options options = OptionsFromCommandLine(commandLine);
+    if (options.count == 0) {
         return 2;
     }
     WNDCLASSW windowClass{};
@@ -84,12 +103,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     }
     controls.checkBox = CreateChild(window, L"Button", BS_AUTOCHECKBOX);
     controls.countBox = CreateChild(window, L"Edit", ES_AUTOHSCROLL);
-    if (controls.checkBox == nullptr || controls.countBox == nullptr) {
+    // Styled as Quorvel's output box: single line, scrolled sideways, disabled.
+    controls.shownBox =
+        options.show ? CreateChild(window, L"Edit", ES_AUTOHSCROLL | WS_DISABLED) : nullptr;
+    if (controls.checkBox == nullptr || controls.countBox == nullptr ||
+        (options.show && controls.shownBox == nullptr)) {
         return 1;
     }
     SendMessageW(controls.checkBox, BM_SETCHECK, BST_CHECKED, 0);
     wchar_t countText[16];
-    std::swprintf(countText, ARRAYSIZE(countText), L"%ld", count);
+    std::swprintf(countText, ARRAYSIZE(countText), L"%ld", options.count);
     SetWindowTextW(controls.countBox, countText);
     if (!RegisterHotKey(window, 1, 0, VK_F1)) {
         return 1;
