@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,16 +38,7 @@ double CounterMilliseconds(DWORD ticks) {
 
 // Polls seldom, so that the polling takes little of the machine from the programs measured; the
 // recorder notes the time of arrival itself.
-bool WaitSparingly(const std::function<bool()>& condition) {
-    const ULONGLONG deadline = GetTickCount64() + kGiveUpMilliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(25);
-    }
-    return true;
-}
+constexpr DWORD kSparingPollMilliseconds = 25;
 
 // Milliseconds from a press to the arrival of its first and of its last character.
 struct Arrival {
@@ -80,7 +70,8 @@ std::optional<Arrival> TimeOnePress(const CharRecorder& recorder, int characters
     LARGE_INTEGER pressed;
     QueryPerformanceCounter(&pressed);
     PressF1();
-    if (!WaitSparingly([&] { return recorder.Count() >= characters; })) {
+    if (!WaitUntil([&] { return recorder.Count() >= characters; }, kGiveUpMilliseconds,
+                   kSparingPollMilliseconds)) {
         std::fprintf(stderr, "only %d of %d characters arrived\n", recorder.Count(), characters);
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -22,26 +23,6 @@ struct Program {
     const char* label;
     std::vector<double> milliseconds;
 };
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t caption[64];
-    if (owner == search.processId && IsWindowVisible(window) && GetParent(window) == nullptr &&
-        GetWindowTextW(window, caption, ARRAYSIZE(caption)) > 0 &&
-        lstrcmpW(caption, search.caption) == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 double Now() {
     static const double ticksPerMillisecond = [] {
@@ -64,17 +45,23 @@ double TimeOneStart(const Program& program) {
         return -1;
     }
     constexpr double kGiveUpMilliseconds = 30000;
-    WindowSearch search{info.dwProcessId, program.caption, nullptr};
+    const std::function<bool(HWND)> captioned = [&](HWND window) {
+        wchar_t caption[64];
+        return GetParent(window) == nullptr &&
+               GetWindowTextW(window, caption, ARRAYSIZE(caption)) > 0 &&
+               lstrcmpW(caption, program.caption) == 0;
+    };
+    HWND found = nullptr;
     double elapsed = 0;
-    while (search.found == nullptr && elapsed < kGiveUpMilliseconds) {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    while (found == nullptr && elapsed < kGiveUpMilliseconds) {
+        found = FindVisibleWindowOfProcess(info.dwProcessId, captioned);
         elapsed = Now() - start;
-        if (search.found == nullptr) {
+        if (found == nullptr) {
             Sleep(1);
         }
     }
-    CloseChildProcess(info.hProcess, search.found);
-    return search.found != nullptr ? elapsed : -1;
+    CloseChildProcess(info.hProcess, found);
+    return found != nullptr ? elapsed : -1;
 }
 
 // The value at fraction q of the sorted values, interpolated between neighbours.

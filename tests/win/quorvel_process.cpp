@@ -6,17 +6,17 @@
 
 namespace {
 
-struct Search {
+struct WindowSearch {
     DWORD processId;
+    const std::function<bool(HWND)>& matches;
     HWND found;
 };
 
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<Search*>(lParam);
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && GetParent(window) == nullptr &&
-        WindowText(window) == L"Quorvel") {
+    if (owner == search.processId && IsWindowVisible(window) && search.matches(window)) {
         search.found = window;
         return FALSE;
     }
@@ -24,6 +24,23 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
 }
 
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds, DWORD pollMilliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        Sleep(pollMilliseconds);
+    }
+    return true;
+}
+
+HWND FindVisibleWindowOfProcess(DWORD processId, const std::function<bool(HWND)>& matches) {
+    WindowSearch search{processId, matches, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::wstring PathBesideTestProgram(const wchar_t* fileName) {
     wchar_t path[MAX_PATH];
@@ -79,14 +96,14 @@ QuorvelProcess::QuorvelProcess() {
     processId_ = info.dwProcessId;
     threadId_ = info.dwThreadId;
     WaitForInputIdle(process_, 20000);
-    for (int i = 0; i < 400 && mainWindow_ == nullptr; ++i) {
-        Search search{processId_, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        mainWindow_ = search.found;
-        if (mainWindow_ == nullptr) {
-            Sleep(50);
-        }
-    }
+    WaitUntil(
+        [&] {
+            mainWindow_ = FindVisibleWindowOfProcess(processId_, [](HWND window) {
+                return GetParent(window) == nullptr && WindowText(window) == L"Quorvel";
+            });
+            return mainWindow_ != nullptr;
+        },
+        20000, 50);
     if (mainWindow_ == nullptr) {
         ADD_FAILURE() << "no visible window captioned Quorvel appeared";
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // quorvel.exe started as a child process, found from outside as another program would find it.
@@ -41,6 +42,14 @@ bool StartProcess(std::wstring commandLine, PROCESS_INFORMATION& started);
 // Ends a child process started with StartProcess: asks its window (if any) to close, waits up to
 // ten seconds, terminates it after that, and closes the handle.
 void CloseChildProcess(HANDLE process, HWND window);
+
+// Polls the condition every `pollMilliseconds` until it holds or the time is up; returns whether
+// it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000,
+               DWORD pollMilliseconds = 5);
+
+// A visible window of the process for which `matches` holds, or nullptr.
+HWND FindVisibleWindowOfProcess(DWORD processId, const std::function<bool(HWND)>& matches);
 
 // The window's text, read with WM_GETTEXT (works across processes).
 std::wstring WindowText(HWND window);

@@ -7,43 +7,13 @@
 #include "tests/win/quorvel_process.h"
 #include "tests/win/typing/char_recorder_protocol.h"
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
 namespace {
 
-struct ProcessWindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<ProcessWindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64];
-    if (owner == search.processId && IsWindowVisible(window) &&
-        GetClassNameW(window, className, ARRAYSIZE(className)) > 0 &&
-        lstrcmpW(className, search.className) == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND FindProcessWindowOfClass(DWORD processId, const wchar_t* className) {
-    ProcessWindowSearch search{processId, className, nullptr};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindVisibleWindowOfProcess(processId, [className](HWND window) {
+        wchar_t name[64];
+        return GetClassNameW(window, name, ARRAYSIZE(name)) > 0 && lstrcmpW(name, className) == 0;
+    });
 }
 
 }  // namespace

@@ -2,17 +2,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "app/controls.h"
+#include "tests/win/quorvel_process.h"
 
 // What the typing tests and the latency benchmark do from outside Quorvel: a recording target
 // window of another process, the pointer, the F1 key, and Quorvel's message boxes.
-
-// Polls the condition every few milliseconds until it holds or the time is up; returns whether
-// it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000);
 
 // char_recorder.exe (beside the test program) started as a child process, with its window.
 class CharRecorder {

@@ -2,17 +2,6 @@
 
 #include <vector>
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND FocusedWindowOf(DWORD threadId) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

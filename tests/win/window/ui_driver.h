@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 
-// Driving another program's window as a user would, and waiting for what it does.
+#include "tests/win/quorvel_process.h"
 
-// Polls the condition until it holds or the timeout has passed; true if it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+// Driving another program's window as a user would, and waiting for what it does.
 
 // The window that has the keyboard focus in the given thread, or nullptr.
 HWND FocusedWindowOf(DWORD threadId);

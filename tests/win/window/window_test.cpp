@@ -312,6 +312,8 @@ TEST_F(WindowTest, SpaceTogglesTheCheckBoxAndTheOutputBoxTakesNoFocus) {
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(quorvel_.MainWindow()) != FALSE; }));
         ASSERT_TRUE(BringToFront(quorvel_.MainWindow()));
     }
+    // Activation gives the focus back to the check box a moment after the window is in front.
+    ASSERT_TRUE(FocusBecomes(kCheckBox));
 
     RECT output;
     GetWindowRect(controls_[kOutput], &output);
